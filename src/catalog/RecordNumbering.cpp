@@ -1,0 +1,98 @@
+#include "catalog/RecordNumbering.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <vector>
+
+#include "catalog/CatalogRecord.h"
+#include "catalog/FileCalls.h"
+
+namespace tarvel {
+
+namespace {
+constexpr std::size_t kChunk = 1 << 16;
+}
+
+std::string& RecordLineBuffer() {
+    static std::string buffer;
+    return buffer;
+}
+
+LineCount CountCatalogLines(const std::string& path) {
+    LineCount count;
+    file::UniqueFd fd(file::Open(path.c_str(), O_RDONLY));
+    if (!fd && errno == ENOENT) {
+        // A catalog that does not exist yet is created empty, as the first save would.
+        file::UniqueFd created(file::Open(path.c_str(), O_WRONLY | O_CREAT));
+        if (!created || created.close() != 0)
+            count.error = FileError(errno, path);
+        return count;
+    }
+    struct stat info {};
+    if (!fd || file::Stat(fd.get(), &info) != 0) {
+        count.error = FileError(errno, path);
+        return count;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        count.error = FileError(EISDIR, path);
+        return count;
+    }
+
+    // A read error ends the count as the end of the file would.
+    std::vector<char> chunk(kChunk);
+    std::int64_t size = 0;
+    char lastByte = '\n';
+    while (true) {
+        ssize_t n = file::Read(fd.get(), chunk.data(), chunk.size());
+        if (n <= 0)
+            break;
+        count.lines += std::count(chunk.data(), chunk.data() + n, '\n');
+        lastByte = chunk[n - 1];
+        size += n;
+    }
+    if (lastByte != '\n')
+        ++count.lines;
+    if (count.lines > 0)
+        count.lastLine = ReadLastLine(fd.get(), size).value_or(std::string());
+    return count;
+}
+
+std::optional<std::string> ReadLastLine(int fd, std::int64_t size) {
+    if (size <= 0)
+        return std::string();
+    // The line ends at the end of the file; find the line feed before it, if any.
+    std::int64_t searchEnd = size - 1;  // a final line feed belongs to the last line
+    std::int64_t start = 0;
+    std::vector<char> chunk(kChunk);
+    while (searchEnd > 0) {
+        std::int64_t from = std::max<std::int64_t>(0, searchEnd - static_cast<std::int64_t>(kChunk));
+        auto length = static_cast<std::size_t>(searchEnd - from);
+        if (!file::ReadFully(fd, chunk.data(), length, from))
+            return std::nullopt;
+        auto found = std::find(std::make_reverse_iterator(chunk.data() + length),
+                               std::make_reverse_iterator(chunk.data()), '\n');
+        if (found != std::make_reverse_iterator(chunk.data())) {
+            start = from + (found.base() - chunk.data());
+            break;
+        }
+        searchEnd = from;
+    }
+    std::string line(static_cast<std::size_t>(size - start), '\0');
+    if (!file::ReadFully(fd, line.data(), line.size(), start))
+        return std::nullopt;
+    return line;
+}
+
+std::int64_t NextNumberAfter(std::int64_t lines, std::string_view lastLine) {
+    if (lines == 0)
+        return 1;
+    std::size_t first = lastLine.find_first_not_of(',');
+    if (first == std::string_view::npos)
+        return 1;
+    std::string_view piece = lastLine.substr(first);
+    piece = piece.substr(0, piece.find(','));
+    return NumberValue(piece) + 1;
+}
+
+}  // namespace tarvel
