@@ -14,11 +14,6 @@ namespace {
 constexpr std::size_t kChunk = 1 << 16;
 }
 
-std::string& RecordLineBuffer() {
-    static std::string buffer;
-    return buffer;
-}
-
 LineCount CountCatalogLines(const std::string& path) {
     LineCount count;
     file::UniqueFd fd(file::Open(path.c_str(), O_RDONLY));

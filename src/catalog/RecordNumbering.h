@@ -9,9 +9,6 @@
 
 namespace tarvel {
 
-/// The program-wide record line buffer: the catalog line last counted or chosen.
-std::string& RecordLineBuffer();
-
 /// What a count of a catalog's lines found.
 struct LineCount {
     /// Lines of the file: every line feed ends one, and bytes after the last line feed
