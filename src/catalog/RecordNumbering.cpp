@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <vector>
 
+#include "catalog/CatalogLines.h"
 #include "catalog/CatalogRecord.h"
 #include "catalog/FileCalls.h"
 
@@ -16,23 +17,9 @@ constexpr std::size_t kChunk = 1 << 16;
 
 LineCount CountCatalogLines(const std::string& path) {
     LineCount count;
-    file::UniqueFd fd(file::Open(path.c_str(), O_RDONLY));
-    if (!fd && errno == ENOENT) {
-        // A catalog that does not exist yet is created empty, as the first save would.
-        file::UniqueFd created(file::Open(path.c_str(), O_WRONLY | O_CREAT));
-        if (!created || created.close() != 0)
-            count.error = FileError(errno, path);
+    file::UniqueFd fd = OpenCatalogForReading(path, count.error, true);
+    if (!fd)
         return count;
-    }
-    struct stat info {};
-    if (!fd || file::Stat(fd.get(), &info) != 0) {
-        count.error = FileError(errno, path);
-        return count;
-    }
-    if (S_ISDIR(info.st_mode)) {
-        count.error = FileError(EISDIR, path);
-        return count;
-    }
 
     // A read error ends the count as the end of the file would.
     std::vector<char> chunk(kChunk);
