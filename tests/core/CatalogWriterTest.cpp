@@ -81,6 +81,29 @@ TEST(CatalogWriter, SaveRecordNumbersOnFromTheLastLine) {
     EXPECT_EQ(record.recordNumber, "0004");
 }
 
+TEST(CatalogWriter, ARecordOfFortyPagesIsOneLineAndNumbersTheNextRight) {
+    testing::TempDir dir;
+    std::string path = dir.file("Catalog.dat");
+    ModePageList pages;
+    for (int p = 0; p < 40; ++p)
+        pages.append(ExamplePage());
+    CatalogRecord record = ExampleRecordWithPage();
+    record.numberOfModePages = "40";
+    ASSERT_FALSE(AppendNumberedRecord(path, record, pages, kDate));
+    ASSERT_FALSE(SaveRecord(path));
+    EXPECT_GT(std::filesystem::file_size(path), 5400u);
+
+    std::string content = ReadBytes(path);
+    std::string first = content.substr(0, content.find('\n') + 1);
+    ModePageState state;
+    CatalogRecord loaded;
+    ApplyParsedLine(ParseCatalogLine(first), loaded, state);
+    EXPECT_EQ(loaded.recordNumber, "0001");
+    EXPECT_EQ(state.list.size(), 40u);
+    EXPECT_EQ(loaded.upgradeNotes, "Fixes read retry");
+    EXPECT_TRUE(content.ends_with("\r\n0002" + testing::kExampleLine1.substr(4)));
+}
+
 TEST(CatalogWriter, SetsTheDateAndKeepsPaddedPageNumbers) {
     testing::TempDir dir;
     ModePageList pages;
