@@ -116,8 +116,8 @@ std::string NotesForCatalog(std::string_view notes) {
 
 void PadPageNumbers(const ModePageList& pages) {
     for (const auto& entry : pages) {
-        if (entry->slots[0].size() < 3)
-            entry->slots[0].insert(0, 1, '0');
+        if (entry->slotTexts[0].size() < 3)
+            entry->slotTexts[0].insert(0, 1, '0');
     }
 }
 
@@ -144,7 +144,7 @@ std::string FormatCatalogRecord(const CatalogRecord& record, const ModePageList&
     } else {
         field(record.numberOfModePages);
         for (const auto& entry : pages)
-            for (const std::string& slot : entry->slots)
+            for (const std::string& slot : entry->slotTexts)
                 out.append(slot);
     }
     out.append(NotesForCatalog(record.upgradeNotes));
@@ -181,7 +181,7 @@ std::optional<LayoutRefusal> CheckRecordForLayout(const CatalogRecord& record,
     for (const auto& entry : pages) {
         ++page;
         for (int slot = 0; slot < kSlotCount; ++slot) {
-            if (!HoldsDelimiter(SlotValue(entry->slots[slot], slot)))
+            if (!HoldsDelimiter(SlotValue(entry->slotTexts[slot], slot)))
                 continue;
             LayoutRefusal refusal;
             refusal.element = Element::PageSection;

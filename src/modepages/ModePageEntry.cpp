@@ -13,14 +13,14 @@ void FreeModePageEntry(std::unique_ptr<ModePageEntry> entry) { entry.reset(); }
 
 void SetSlotText(ModePageEntry& entry, int slot, std::string_view fieldText) {
     assert(slot >= 0 && slot < kSlotCount);
-    std::string& text = entry.slots[slot];
+    std::string& text = entry.slotTexts[slot];
     text.assign(fieldText);
     text.push_back(SlotSeparator(slot));
 }
 
 std::string SlotText(const ModePageEntry& entry, int slot) {
     assert(slot >= 0 && slot < kSlotCount);
-    const std::string& text = entry.slots[slot];
+    const std::string& text = entry.slotTexts[slot];
     return text.substr(0, text.find(SlotSeparator(slot)));
 }
 

@@ -18,7 +18,7 @@ inline constexpr int kPageDataSlot = 13;
 /// slot's separator ("|", or "," for the last slot): the form in which the slots
 /// follow each other in a catalog line.
 struct ModePageEntry {
-    std::array<std::string, kSlotCount> slots;
+    std::array<std::string, kSlotCount> slotTexts;
 };
 
 /// The separator that ends the given slot's text: "|" for slots 0-43, "," for slot 44.

@@ -130,7 +130,7 @@ TEST(CatalogFormat, ShortPageNumbersGetALeadingZeroThatTheEntryKeeps) {
         ModePageEntry* page = entry.get();
         pages.append(std::move(entry));
         PadPageNumbers(pages);
-        EXPECT_EQ(page->slots[0], kept) << "typed: " << typed;
+        EXPECT_EQ(page->slotTexts[0], kept) << "typed: " << typed;
     }
 }
 

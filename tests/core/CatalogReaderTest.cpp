@@ -20,7 +20,7 @@ void Load(std::string_view line, CatalogRecord& record, ModePageState& state) {
 std::vector<std::string> Slots(const ModePageList& list) {
     std::vector<std::string> slots;
     for (const auto& entry : list)
-        slots.insert(slots.end(), entry->slots.begin(), entry->slots.end());
+        slots.insert(slots.end(), entry->slotTexts.begin(), entry->slotTexts.end());
     return slots;
 }
 
@@ -46,10 +46,10 @@ TEST(CatalogReader, LoadsTheWorkedExample) {
     ASSERT_EQ(state.list.size(), 1u);
     const ModePageEntry& page = *state.list.entryAt(state.list.first());
     EXPECT_EQ(state.current, &page);
-    EXPECT_EQ(page.slots[0], "08|");
-    EXPECT_EQ(page.slots[4], "08|");
-    EXPECT_EQ(page.slots[43], "XX|");
-    EXPECT_EQ(page.slots[44], "XX,");
+    EXPECT_EQ(page.slotTexts[0], "08|");
+    EXPECT_EQ(page.slotTexts[4], "08|");
+    EXPECT_EQ(page.slotTexts[43], "XX|");
+    EXPECT_EQ(page.slotTexts[44], "XX,");
 
     // Written again, the record gives the same line.
     PadPageNumbers(state.list);
@@ -288,7 +288,7 @@ TEST(CatalogReader, MalformedLinesNeverCrash) {
         CatalogRecord record;
         Load(line, record, state);
         for (const auto& entry : state.list)
-            EXPECT_EQ(entry->slots[44].back(), ',');
+            EXPECT_EQ(entry->slotTexts[44].back(), ',');
     }
 }
 

@@ -112,7 +112,7 @@ TEST(CatalogWriter, SetsTheDateAndKeepsPaddedPageNumbers) {
     CatalogRecord record = ExampleRecordWithPage();
     ASSERT_FALSE(WriteCatalogRecordToFile(dir.file("c.dat"), WriteMode::Append, record, pages, "12/31/04"));
     EXPECT_EQ(record.recordDate, "12/31/04");
-    EXPECT_EQ(pages.entryAt(pages.first())->slots[0], "08|");
+    EXPECT_EQ(pages.entryAt(pages.first())->slotTexts[0], "08|");
     EXPECT_EQ(record.upgradeNotes, "Fixes read retry");
 }
 

@@ -7,7 +7,7 @@ namespace {
 
 TEST(ModePageEntry, SlotsHoldTheFieldTextAndTheirSeparator) {
     auto entry = NewModePageEntry();
-    for (const std::string& slot : entry->slots)
+    for (const std::string& slot : entry->slotTexts)
         EXPECT_EQ(slot, "");
 
     SetSlotText(*entry, 0, "08");
@@ -15,11 +15,11 @@ TEST(ModePageEntry, SlotsHoldTheFieldTextAndTheirSeparator) {
     SetSlotText(*entry, 2, "");
     SetSlotText(*entry, 43, "XX");
     SetSlotText(*entry, 44, "XX");
-    EXPECT_EQ(entry->slots[0], "08|");
-    EXPECT_EQ(entry->slots[1], "7|");
-    EXPECT_EQ(entry->slots[2], "|");
-    EXPECT_EQ(entry->slots[43], "XX|");
-    EXPECT_EQ(entry->slots[44], "XX,");
+    EXPECT_EQ(entry->slotTexts[0], "08|");
+    EXPECT_EQ(entry->slotTexts[1], "7|");
+    EXPECT_EQ(entry->slotTexts[2], "|");
+    EXPECT_EQ(entry->slotTexts[43], "XX|");
+    EXPECT_EQ(entry->slotTexts[44], "XX,");
 
     EXPECT_EQ(SlotText(*entry, 0), "08");
     EXPECT_EQ(SlotText(*entry, 1), "7");
@@ -29,9 +29,9 @@ TEST(ModePageEntry, SlotsHoldTheFieldTextAndTheirSeparator) {
 
 TEST(ModePageEntry, SlotTextStopsAtTheFirstSeparatorOrTakesTheWholeSlot) {
     auto entry = NewModePageEntry();
-    entry->slots[3] = "123";     // read from a line, no separator
-    entry->slots[4] = "ab|cd|";  // separator inside
-    entry->slots[44] = "a|b,";   // the last slot ends at ","
+    entry->slotTexts[3] = "123";     // read from a line, no separator
+    entry->slotTexts[4] = "ab|cd|";  // separator inside
+    entry->slotTexts[44] = "a|b,";   // the last slot ends at ","
     EXPECT_EQ(SlotText(*entry, 3), "123");
     EXPECT_EQ(SlotText(*entry, 4), "ab");
     EXPECT_EQ(SlotText(*entry, 44), "a|b");
