@@ -51,23 +51,6 @@ private:
     std::size_t pos_ = 0;
 };
 
-/// Whether `rest` is how a page looks when the line ends inside it: bar-ended values
-/// of at most two characters, no comma, then at most two characters more.
-bool IsUnfinishedPage(std::string_view rest) {
-    if (rest.find('|') == std::string_view::npos || rest.find(',') != std::string_view::npos)
-        return false;
-    std::size_t start = 0;
-    while (true) {
-        std::size_t bar = rest.find('|', start);
-        std::size_t end = bar == std::string_view::npos ? rest.size() : bar;
-        if (end - start > 2)
-            return false;
-        if (bar == std::string_view::npos)
-            return true;
-        start = bar + 1;
-    }
-}
-
 int ItemCode(Element element, std::string_view piece) {
     std::int64_t code = NumberValue(piece);
     auto items = ChoiceItems(element);
@@ -140,7 +123,7 @@ ParsedLine ParseCatalogLine(std::string_view line) {
             parsed.pages.push_back(std::move(page));
             parsed.reached = Element::PageSection;
         }
-        if (IsUnfinishedPage(cursor.rest())) {
+        if (LooksLikeUnfinishedPage(cursor.rest())) {
             parsed.droppedUnfinishedPage = true;
             return parsed;
         }

@@ -151,6 +151,28 @@ std::string FormatCatalogRecord(const CatalogRecord& record, const ModePageList&
     return out;
 }
 
+bool LooksLikeUnfinishedPage(std::string_view rest) {
+    if (rest.find('|') == std::string_view::npos || rest.find(',') != std::string_view::npos)
+        return false;
+    auto isByteDigit = [](char c) {
+        return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f') ||
+               c == 'X' || c == 'x';
+    };
+    std::size_t start = 0;
+    while (true) {
+        std::size_t bar = rest.find('|', start);
+        std::string_view value = rest.substr(start, bar == std::string_view::npos ? bar : bar - start);
+        if (value.size() > 2 || (bar != std::string_view::npos && value.size() != 2))
+            return false;
+        for (char c : value)
+            if (!isByteDigit(c))
+                return false;
+        if (bar == std::string_view::npos)
+            return true;
+        start = bar + 1;
+    }
+}
+
 bool RecordStartsNewLine(std::int64_t recordNumberValue, bool followsUnfinishedLine) {
     return recordNumberValue > 1 || followsUnfinishedLine;
 }
@@ -191,6 +213,13 @@ std::optional<LayoutRefusal> CheckRecordForLayout(const CatalogRecord& record,
                               " cannot hold a comma, a vertical bar or a line break.";
             return refusal;
         }
+    }
+    if (LooksLikeUnfinishedPage(NotesForCatalog(record.upgradeNotes))) {
+        LayoutRefusal refusal;
+        refusal.element = Element::UpgradeNotes;
+        refusal.message = "Upgrade Notes that are only byte values and vertical bars would read "
+                          "back as part of a mode page. Add a word to them.";
+        return refusal;
     }
     return std::nullopt;
 }

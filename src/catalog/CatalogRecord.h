@@ -100,6 +100,11 @@ std::string FormatCatalogRecord(const CatalogRecord& record, const ModePageList&
 /// when it is appended to bytes that do not end in a line break.
 bool RecordStartsNewLine(std::int64_t recordNumberValue, bool followsUnfinishedLine);
 
+/// Whether `rest`, the end of a line after its pages, is how a page looks when the line
+/// was cut off inside it: values of two hexadecimal digits or "XX", each ended by "|"
+/// (at least one), then at most two such characters. Readers drop such a rest.
+bool LooksLikeUnfinishedPage(std::string_view rest);
+
 /// What keeps a record from being written faithfully.
 struct LayoutRefusal {
     Element element = Element::None;
@@ -109,9 +114,10 @@ struct LayoutRefusal {
 };
 
 /// Finds the first element, in file order, that the layout cannot hold: a text field
-/// holding ",", "|", CR or LF, or a mode page value holding any of them. Upgrade Notes
-/// are never refused (NotesForCatalog makes them safe). Pages count only when they are
-/// written, that is when Number of Mode Pages does not read "00".
+/// holding ",", "|", CR or LF, or a mode page value holding any of them; after pages,
+/// Upgrade Notes that would read back as a cut-off page (LooksLikeUnfinishedPage).
+/// Notes are otherwise never refused (NotesForCatalog makes them safe). Pages count only
+/// when they are written, that is when Number of Mode Pages does not read "00".
 std::optional<LayoutRefusal> CheckRecordForLayout(const CatalogRecord& record,
                                                   const ModePageList& pages);
 

@@ -195,5 +195,26 @@ TEST(CatalogFormat, RefusesPageValuesHoldingDelimitersWhenPagesAreWritten) {
     EXPECT_FALSE(CheckRecordForLayout(record, pages));
 }
 
+TEST(CatalogFormat, RefusesNotesAfterPagesThatWouldReadBackAsACutOffPage) {
+    ModePageList pages;
+    pages.append(ExamplePage());
+    CatalogRecord record = ExampleRecordWithPage();
+    for (const char* notes : {"AB|CD", "08|", "XX|X", "0a|1"}) {
+        record.upgradeNotes = notes;
+        auto refusal = CheckRecordForLayout(record, pages);
+        ASSERT_TRUE(refusal) << notes;
+        EXPECT_EQ(refusal->element, Element::UpgradeNotes);
+        EXPECT_EQ(refusal->message, "Upgrade Notes that are only byte values and vertical bars would "
+                                    "read back as part of a mode page. Add a word to them.");
+    }
+    for (const char* notes : {"AB|CD E", "1|2", "AB", "AB|CD,"}) {
+        record.upgradeNotes = notes;
+        EXPECT_FALSE(CheckRecordForLayout(record, pages)) << notes;
+    }
+    record.upgradeNotes = "AB|CD";
+    record.numberOfModePages = "00";  // no page before them: they are read as notes
+    EXPECT_FALSE(CheckRecordForLayout(record, pages));
+}
+
 }  // namespace
 }  // namespace tarvel

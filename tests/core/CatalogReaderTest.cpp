@@ -155,6 +155,12 @@ std::vector<RoundTrip> RoundTrips() {
     delimitedNotes.upgradeNotes = "see A|B, then 08|00|";
     cases.push_back({"notes with commas and bars", delimitedNotes, 1, HexValue});
 
+    for (const char* notes : {"1|2", "ok|no", "A|", "|", "0812|00"}) {
+        CatalogRecord barNotes = ExampleRecordWithPage();
+        barNotes.upgradeNotes = notes;  // bars, yet not the start of a page
+        cases.push_back({"notes with bars after a page", barNotes, 1, HexValue});
+    }
+
     CatalogRecord noPagesDelimitedNotes = ExampleRecord();
     noPagesDelimitedNotes.upgradeNotes = "x,y|z,";
     cases.push_back({"no pages, notes with delimiters", noPagesDelimitedNotes, 0, HexValue});
