@@ -1,0 +1,187 @@
+#include "form/TarvelView.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+
+#include "catalog/CatalogReader.h"
+#include "catalog/CatalogState.h"
+#include "catalog/CatalogWriter.h"
+#include "catalog/RecordNumbering.h"
+#include "form/CatalogText.h"
+#include "form/FormIds.h"
+#include "framework/CommandErrors.h"
+#include "framework/MessageBoxes.h"
+#include "modepages/ModePageList.h"
+#include "resources/Templates.h"
+
+namespace tarvel {
+
+CTarvelView::CTarvelView(QWidget* parent) : TemplateForm(res::RecordFormTemplate(), parent) {
+    m_saveRecordButton = control<QPushButton>(kSaveRecord);
+    m_editRecordButton = control<QPushButton>(kEditRecord);
+    m_addRecordButton = control<QPushButton>(kAddRecord);
+    m_priority = control<QComboBox>(kPriority);
+    m_downloadType = control<QComboBox>(kDownloadType);
+    m_adapterType = control<QComboBox>(kAdapterType);
+
+    m_numberOfModePages = QStringLiteral("00");
+    CatalogPathOrDefault();
+    if (CountCatalogLines() < 1)
+        m_recordNumber = QStringLiteral("0001");
+    else
+        NextRecordNumber();
+
+    onClicked(kModePageData, [this] { OnModePageData(); });
+    onClicked(kSaveRecord, [this] { OnSaveRecord(); });
+    onClicked(kEditRecord, [this] { OnEditRecord(); });
+    onClicked(kAddRecord, [this] { OnAddRecord(); });
+    auto selectionChanged = [this](QComboBox* box, void (CTarvelView::*handler)()) {
+        connect(box, &QComboBox::currentIndexChanged, this, [this, handler] { (this->*handler)(); });
+    };
+    selectionChanged(m_adapterType, &CTarvelView::OnSelchangeAdapterType);
+    selectionChanged(m_downloadType, &CTarvelView::OnSelchangeDownloadType);
+    selectionChanged(m_priority, &CTarvelView::OnSelchangePriority);
+}
+
+CTarvelView::~CTarvelView() { EmptyModePageList(); }
+
+void CTarvelView::OnInitialUpdate() { updateData(false); }
+
+void CTarvelView::doDataExchange(DataExchange& dx) {
+    dx.text(kDownloadFilename, m_downloadFilename);
+    dx.text(kHighFirmwareVersion, m_highFirmwareVersion);
+    dx.text(kLowFirmwareVersion, m_lowFirmwareVersion);
+    dx.text(kNewFirmwareVersion, m_newFirmwareVersion);
+    dx.text(kProduct, m_product);
+    dx.text(kRecordNumber, m_recordNumber, 4);
+    dx.text(kUpgradeNotes, m_upgradeNotes, 256);
+    dx.text(kVendor, m_vendor);
+    dx.text(kNumberOfModePages, m_numberOfModePages, 2);
+    dx.text(kRecordDate, m_recordDate);
+}
+
+int CTarvelView::ItemCode(const QComboBox* box) { return box->currentIndex() + 1; }
+
+void CTarvelView::SelectItemCode(QComboBox* box, int code) {
+    box->setCurrentIndex(code >= 1 && code <= box->count() ? code - 1 : -1);
+}
+
+bool CTarvelView::WriteCatalogRecord(int mode, RecordNumbering numbering) {
+    const std::pair<Element, const QString*> texts[] = {
+        {Element::RecordNumber, &m_recordNumber},
+        {Element::Vendor, &m_vendor},
+        {Element::Product, &m_product},
+        {Element::LowFirmwareVersion, &m_lowFirmwareVersion},
+        {Element::HighFirmwareVersion, &m_highFirmwareVersion},
+        {Element::NewFirmwareVersion, &m_newFirmwareVersion},
+        {Element::DownloadFilename, &m_downloadFilename},
+        {Element::NumberOfModePages, &m_numberOfModePages},
+        {Element::UpgradeNotes, &m_upgradeNotes},
+    };
+    for (const auto& [element, text] : texts) {
+        if (auto beyond = CharacterBeyondCatalog(*text)) {
+            QString field = QString::fromLatin1(ElementName(element).data(),
+                                                static_cast<qsizetype>(ElementName(element).size()));
+            ShowMessage(CharacterRefusal(field, *beyond), MessageIcon::Exclamation, this);
+            return false;
+        }
+    }
+
+    CatalogRecord record;
+    record.recordNumber = ToCatalogBytes(m_recordNumber);
+    record.vendor = ToCatalogBytes(m_vendor);
+    record.product = ToCatalogBytes(m_product);
+    record.lowFirmwareVersion = ToCatalogBytes(m_lowFirmwareVersion);
+    record.highFirmwareVersion = ToCatalogBytes(m_highFirmwareVersion);
+    record.newFirmwareVersion = ToCatalogBytes(m_newFirmwareVersion);
+    record.scsiAdapterType = ItemCode(m_adapterType);
+    record.downloadType = ItemCode(m_downloadType);
+    record.priority = ItemCode(m_priority);
+    record.downloadFilename = ToCatalogBytes(m_downloadFilename);
+    record.numberOfModePages = ToCatalogBytes(m_numberOfModePages);
+    record.upgradeNotes = ToCatalogBytes(m_upgradeNotes);
+
+    const std::string& path = CurrentCatalogPath();
+    const ModePageList& pages = ModePages().list;
+    const std::string date = TodayCatalogDate();
+    std::optional<CatalogError> error =
+        numbering == RecordNumbering::NextFree
+            ? AppendNumberedRecord(path, record, pages, date)
+            : WriteCatalogRecordToFile(path, static_cast<WriteMode>(mode), record, pages, date);
+    if (!pages.empty())
+        ModePages().current = pages.entryAt(pages.last());
+    if (error && error->kind == CatalogError::Kind::Layout) {
+        ShowMessage(FromCatalogBytes(error->message), MessageIcon::Exclamation, this);
+        return false;
+    }
+    // The number and date of a written record, and the number it was to get when the
+    // write failed, are what the form shows afterwards.
+    m_recordNumber = FromCatalogBytes(record.recordNumber);
+    if (error)
+        throw FileException(QFile::decodeName(error->message.c_str()),
+                            QFile::decodeName(error->path.c_str()));
+    m_recordDate = FromCatalogBytes(record.recordDate);
+    return true;
+}
+
+void CTarvelView::ReadCatalogRecord() {
+    ParsedLine parsed = ParseCatalogLine(RecordLineBuffer());
+    const Element reached = parsed.reached;
+    CatalogRecord line;
+    ApplyParsedLine(std::move(parsed), line, ModePages());
+
+    const std::pair<Element, QString*> texts[] = {
+        {Element::RecordNumber, &m_recordNumber},
+        {Element::RecordDate, &m_recordDate},
+        {Element::Vendor, &m_vendor},
+        {Element::Product, &m_product},
+        {Element::LowFirmwareVersion, &m_lowFirmwareVersion},
+        {Element::HighFirmwareVersion, &m_highFirmwareVersion},
+        {Element::NewFirmwareVersion, &m_newFirmwareVersion},
+        {Element::DownloadFilename, &m_downloadFilename},
+        {Element::NumberOfModePages, &m_numberOfModePages},
+        {Element::UpgradeNotes, &m_upgradeNotes},
+    };
+    const std::string* values[] = {
+        &line.recordNumber,       &line.recordDate,         &line.vendor,
+        &line.product,            &line.lowFirmwareVersion, &line.highFirmwareVersion,
+        &line.newFirmwareVersion, &line.downloadFilename,   &line.numberOfModePages,
+        &line.upgradeNotes,
+    };
+    for (std::size_t i = 0; i < std::size(texts); ++i)
+        if (reached >= texts[i].first)
+            *texts[i].second = FromCatalogBytes(*values[i]);
+    if (reached >= Element::ScsiAdapterType)
+        SelectItemCode(m_adapterType, line.scsiAdapterType);
+    if (reached >= Element::DownloadType)
+        SelectItemCode(m_downloadType, line.downloadType);
+    if (reached >= Element::Priority)
+        SelectItemCode(m_priority, line.priority);
+
+    updateData(false);
+    update();
+}
+
+long long CTarvelView::CountCatalogLines() {
+    LineCount count = tarvel::CountCatalogLines(CurrentCatalogPath());
+    if (count.error) {
+        ShowMessage(QStringLiteral("Error opening File!"), MessageIcon::Exclamation, this);
+        return 0;
+    }
+    if (count.lines > 0)
+        RecordLineBuffer() = std::move(count.lastLine);
+    return count.lines;
+}
+
+QString CTarvelView::NextRecordNumber() {
+    long long lines = CountCatalogLines();
+    m_recordNumber = FromCatalogBytes(FormatRecordNumber(NextNumberAfter(lines, RecordLineBuffer())));
+    return m_recordNumber;
+}
+
+void CTarvelView::OnSelchangeAdapterType() { update(); }
+void CTarvelView::OnSelchangeDownloadType() { update(); }
+void CTarvelView::OnSelchangePriority() { update(); }
+
+}  // namespace tarvel
