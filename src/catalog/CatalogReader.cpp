@@ -57,31 +57,6 @@ int ItemCode(Element element, std::string_view piece) {
     return code >= 1 && code <= static_cast<std::int64_t>(items.size()) ? static_cast<int>(code) : 0;
 }
 
-std::string* TextField(CatalogRecord& record, Element element) {
-    switch (element) {
-    case Element::RecordNumber: return &record.recordNumber;
-    case Element::RecordDate: return &record.recordDate;
-    case Element::Vendor: return &record.vendor;
-    case Element::Product: return &record.product;
-    case Element::LowFirmwareVersion: return &record.lowFirmwareVersion;
-    case Element::HighFirmwareVersion: return &record.highFirmwareVersion;
-    case Element::NewFirmwareVersion: return &record.newFirmwareVersion;
-    case Element::DownloadFilename: return &record.downloadFilename;
-    case Element::NumberOfModePages: return &record.numberOfModePages;
-    case Element::UpgradeNotes: return &record.upgradeNotes;
-    default: return nullptr;
-    }
-}
-
-int* CodeField(CatalogRecord& record, Element element) {
-    switch (element) {
-    case Element::ScsiAdapterType: return &record.scsiAdapterType;
-    case Element::DownloadType: return &record.downloadType;
-    case Element::Priority: return &record.priority;
-    default: return nullptr;
-    }
-}
-
 std::string_view WithoutLineEnds(std::string_view line) {
     std::size_t first = line.find_first_not_of("\r\n");
     if (first == std::string_view::npos)
@@ -102,10 +77,10 @@ ParsedLine ParseCatalogLine(std::string_view line) {
         auto piece = cursor.piece(',');
         if (!piece)
             return parsed;
-        if (int* code = CodeField(parsed.record, element))
+        if (int* code = CodeOf(parsed.record, element))
             *code = ItemCode(element, *piece);
         else
-            TextField(parsed.record, element)->assign(*piece);
+            TextOf(parsed.record, element)->assign(*piece);
         parsed.reached = element;
     }
 
@@ -138,10 +113,10 @@ ParsedLine ParseCatalogLine(std::string_view line) {
 void ApplyParsedLine(ParsedLine&& parsed, CatalogRecord& record, ModePageState& state) {
     for (int e = static_cast<int>(Element::RecordNumber); e <= static_cast<int>(parsed.reached); ++e) {
         auto element = static_cast<Element>(e);
-        if (std::string* text = TextField(record, element))
-            *text = std::move(*TextField(parsed.record, element));
-        else if (int* code = CodeField(record, element))
-            *code = *CodeField(parsed.record, element);
+        if (std::string* text = TextOf(record, element))
+            *text = std::move(*TextOf(parsed.record, element));
+        else if (int* code = CodeOf(record, element))
+            *code = *CodeOf(parsed.record, element);
     }
     if (!parsed.reaches(Element::NumberOfModePages))
         return;

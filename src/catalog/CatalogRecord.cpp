@@ -54,6 +54,31 @@ std::span<const std::string_view> ChoiceItems(Element element) {
     }
 }
 
+std::string* TextOf(CatalogRecord& record, Element element) {
+    switch (element) {
+    case Element::RecordNumber: return &record.recordNumber;
+    case Element::RecordDate: return &record.recordDate;
+    case Element::Vendor: return &record.vendor;
+    case Element::Product: return &record.product;
+    case Element::LowFirmwareVersion: return &record.lowFirmwareVersion;
+    case Element::HighFirmwareVersion: return &record.highFirmwareVersion;
+    case Element::NewFirmwareVersion: return &record.newFirmwareVersion;
+    case Element::DownloadFilename: return &record.downloadFilename;
+    case Element::NumberOfModePages: return &record.numberOfModePages;
+    case Element::UpgradeNotes: return &record.upgradeNotes;
+    default: return nullptr;
+    }
+}
+
+int* CodeOf(CatalogRecord& record, Element element) {
+    switch (element) {
+    case Element::ScsiAdapterType: return &record.scsiAdapterType;
+    case Element::DownloadType: return &record.downloadType;
+    case Element::Priority: return &record.priority;
+    default: return nullptr;
+    }
+}
+
 std::int64_t NumberValue(std::string_view text) {
     std::size_t i = 0;
     auto isSpace = [](char c) { return c == ' ' || (c >= '\t' && c <= '\r'); };

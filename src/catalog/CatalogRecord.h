@@ -66,6 +66,12 @@ struct CatalogRecord {
     bool operator==(const CatalogRecord&) const = default;
 };
 
+/// The text of a text element of `record`, or null for the coded choices and the page
+/// section.
+std::string* TextOf(CatalogRecord& record, Element element);
+/// The item code of a coded choice of `record`, or null for the other elements.
+int* CodeOf(CatalogRecord& record, Element element);
+
 /// The decimal value of a number held as text: its leading digits after optional
 /// white space and an optional sign; 0 when the text does not start with a number.
 /// Values beyond the 32-bit range are held at its ends.

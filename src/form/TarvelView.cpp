@@ -67,40 +67,41 @@ void CTarvelView::SelectItemCode(QComboBox* box, int code) {
     box->setCurrentIndex(code >= 1 && code <= box->count() ? code - 1 : -1);
 }
 
+namespace {
+
+/// The form's text members, each with the element of the record it holds.
+const std::pair<Element, QString CTarvelView::*> kTextMembers[] = {
+    {Element::RecordNumber, &CTarvelView::m_recordNumber},
+    {Element::RecordDate, &CTarvelView::m_recordDate},
+    {Element::Vendor, &CTarvelView::m_vendor},
+    {Element::Product, &CTarvelView::m_product},
+    {Element::LowFirmwareVersion, &CTarvelView::m_lowFirmwareVersion},
+    {Element::HighFirmwareVersion, &CTarvelView::m_highFirmwareVersion},
+    {Element::NewFirmwareVersion, &CTarvelView::m_newFirmwareVersion},
+    {Element::DownloadFilename, &CTarvelView::m_downloadFilename},
+    {Element::NumberOfModePages, &CTarvelView::m_numberOfModePages},
+    {Element::UpgradeNotes, &CTarvelView::m_upgradeNotes},
+};
+
+}  // namespace
+
 bool CTarvelView::WriteCatalogRecord(int mode, RecordNumbering numbering) {
-    const std::pair<Element, const QString*> texts[] = {
-        {Element::RecordNumber, &m_recordNumber},
-        {Element::Vendor, &m_vendor},
-        {Element::Product, &m_product},
-        {Element::LowFirmwareVersion, &m_lowFirmwareVersion},
-        {Element::HighFirmwareVersion, &m_highFirmwareVersion},
-        {Element::NewFirmwareVersion, &m_newFirmwareVersion},
-        {Element::DownloadFilename, &m_downloadFilename},
-        {Element::NumberOfModePages, &m_numberOfModePages},
-        {Element::UpgradeNotes, &m_upgradeNotes},
-    };
-    for (const auto& [element, text] : texts) {
-        if (auto beyond = CharacterBeyondCatalog(*text)) {
-            QString field = QString::fromLatin1(ElementName(element).data(),
-                                                static_cast<qsizetype>(ElementName(element).size()));
-            ShowMessage(CharacterRefusal(field, *beyond), MessageIcon::Exclamation, this);
+    CatalogRecord record;
+    for (const auto& [element, member] : kTextMembers) {
+        if (element == Element::RecordDate)
+            continue;  // the writer dates the record
+        if (auto beyond = CharacterBeyondCatalog(this->*member)) {
+            const std::string_view name = ElementName(element);
+            ShowMessage(CharacterRefusal(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
+                                         *beyond),
+                        MessageIcon::Exclamation, this);
             return false;
         }
+        *TextOf(record, element) = ToCatalogBytes(this->*member);
     }
-
-    CatalogRecord record;
-    record.recordNumber = ToCatalogBytes(m_recordNumber);
-    record.vendor = ToCatalogBytes(m_vendor);
-    record.product = ToCatalogBytes(m_product);
-    record.lowFirmwareVersion = ToCatalogBytes(m_lowFirmwareVersion);
-    record.highFirmwareVersion = ToCatalogBytes(m_highFirmwareVersion);
-    record.newFirmwareVersion = ToCatalogBytes(m_newFirmwareVersion);
     record.scsiAdapterType = ItemCode(m_adapterType);
     record.downloadType = ItemCode(m_downloadType);
     record.priority = ItemCode(m_priority);
-    record.downloadFilename = ToCatalogBytes(m_downloadFilename);
-    record.numberOfModePages = ToCatalogBytes(m_numberOfModePages);
-    record.upgradeNotes = ToCatalogBytes(m_upgradeNotes);
 
     const std::string& path = CurrentCatalogPath();
     const ModePageList& pages = ModePages().list;
@@ -131,27 +132,9 @@ void CTarvelView::ReadCatalogRecord() {
     CatalogRecord line;
     ApplyParsedLine(std::move(parsed), line, ModePages());
 
-    const std::pair<Element, QString*> texts[] = {
-        {Element::RecordNumber, &m_recordNumber},
-        {Element::RecordDate, &m_recordDate},
-        {Element::Vendor, &m_vendor},
-        {Element::Product, &m_product},
-        {Element::LowFirmwareVersion, &m_lowFirmwareVersion},
-        {Element::HighFirmwareVersion, &m_highFirmwareVersion},
-        {Element::NewFirmwareVersion, &m_newFirmwareVersion},
-        {Element::DownloadFilename, &m_downloadFilename},
-        {Element::NumberOfModePages, &m_numberOfModePages},
-        {Element::UpgradeNotes, &m_upgradeNotes},
-    };
-    const std::string* values[] = {
-        &line.recordNumber,       &line.recordDate,         &line.vendor,
-        &line.product,            &line.lowFirmwareVersion, &line.highFirmwareVersion,
-        &line.newFirmwareVersion, &line.downloadFilename,   &line.numberOfModePages,
-        &line.upgradeNotes,
-    };
-    for (std::size_t i = 0; i < std::size(texts); ++i)
-        if (reached >= texts[i].first)
-            *texts[i].second = FromCatalogBytes(*values[i]);
+    for (const auto& [element, member] : kTextMembers)
+        if (reached >= element)
+            this->*member = FromCatalogBytes(*TextOf(line, element));
     if (reached >= Element::ScsiAdapterType)
         SelectItemCode(m_adapterType, line.scsiAdapterType);
     if (reached >= Element::DownloadType)

@@ -73,23 +73,15 @@ void CModeSelectDlg::doDataExchange(DataExchange& dx) {
     dx.integer(kBuddyId, m_spinValue);
 }
 
-void CModeSelectDlg::ShowSpin() {
-    for (auto [id, error] : {std::pair{kSpinId, "Error finding Spin Control"},
-                             std::pair{kBuddyId, "Error finding Edit Control"}}) {
-        if (QWidget* widget = control(id)) {
-            widget->show();
-        } else {
-            m_errorText = QString::fromLatin1(error);
-            ShowMessage(m_errorText, MessageIcon::Exclamation, this);
-        }
-    }
-}
+void CModeSelectDlg::ShowSpin() { SetSpinVisible(true); }
 
-void CModeSelectDlg::HideSpin() {
+void CModeSelectDlg::HideSpin() { SetSpinVisible(false); }
+
+void CModeSelectDlg::SetSpinVisible(bool visible) {
     for (auto [id, error] : {std::pair{kSpinId, "Error finding Spin Control"},
                              std::pair{kBuddyId, "Error finding Edit Control"}}) {
         if (QWidget* widget = control(id)) {
-            widget->hide();
+            widget->setVisible(visible);
         } else {
             m_errorText = QString::fromLatin1(error);
             ShowMessage(m_errorText, MessageIcon::Exclamation, this);

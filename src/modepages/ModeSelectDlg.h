@@ -58,6 +58,8 @@ protected:
 private:
     /// The spin control asks before each step; moves to the next or previous page.
     bool OnDeltaposSpin(int delta);
+    /// Shows or hides the spin control and its buddy, saying which one is missing.
+    void SetSpinVisible(bool visible);
     /// Pages the edit path steps through: the entries of the list.
     int PageCount() const;
 };
