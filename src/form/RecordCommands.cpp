@@ -25,7 +25,10 @@ void SelectItemStartingWith(QComboBox* box, const QString& prefix) {
 }  // namespace
 
 void CTarvelView::OnSaveRecord() {
-    updateData(true);  // goes on with the fields as far as the exchange got
+    // A record is written only as the form shows it: after a limit message on typed
+    // input, nothing is written until the text is shortened.
+    if (!updateData(true))
+        return;
     CatalogPathOrDefault();
     NextRecordNumber();
     updateData(false);

@@ -54,10 +54,13 @@ void CTarvelView::doDataExchange(DataExchange& dx) {
     dx.text(kLowFirmwareVersion, m_lowFirmwareVersion);
     dx.text(kNewFirmwareVersion, m_newFirmwareVersion);
     dx.text(kProduct, m_product);
-    dx.text(kRecordNumber, m_recordNumber, 4);
-    dx.text(kUpgradeNotes, m_upgradeNotes, 256);
+    // The limits bound what a person types. A longer text that the program put there
+    // itself (a number past 9999, notes loaded from a catalog) passes as it stands.
+    constexpr auto typed = DataExchange::LimitScope::TypedText;
+    dx.text(kRecordNumber, m_recordNumber, 4, typed);
+    dx.text(kUpgradeNotes, m_upgradeNotes, 256, typed);
     dx.text(kVendor, m_vendor);
-    dx.text(kNumberOfModePages, m_numberOfModePages, 2);
+    dx.text(kNumberOfModePages, m_numberOfModePages, 2, typed);
     dx.text(kRecordDate, m_recordDate);
 }
 

@@ -79,7 +79,7 @@ void DataExchange::fail(QWidget* widget, const QString& message) {
     SelectAll(widget);
 }
 
-void DataExchange::text(int id, QString& value, int limit) {
+void DataExchange::text(int id, QString& value, int limit, LimitScope scope) {
     QWidget* widget = failed_ ? nullptr : control(id);
     if (!widget)
         return;
@@ -87,8 +87,10 @@ void DataExchange::text(int id, QString& value, int limit) {
         WriteText(widget, value, limit);
         return;
     }
-    value = ReadText(widget);
-    if (limit > 0 && value.size() > limit)
+    const QString shown = ReadText(widget);
+    const bool untouched = shown == value;
+    value = shown;
+    if (limit > 0 && value.size() > limit && !(scope == LimitScope::TypedText && untouched))
         fail(widget, QStringLiteral("Please enter no more than %1 characters.").arg(limit));
 }
 

@@ -22,11 +22,17 @@ public:
     /// False once a value broke its rule.
     bool ok() const { return !failed_; }
 
+    /// Which texts a limit holds for.
+    enum class LimitScope {
+        AnyText,    ///< whatever the field holds
+        TypedText,  ///< only what the user changed: a longer text the program put there passes
+    };
+
     /// A text field (line edit or text box). With `limit` above 0: to the controls the
     /// field takes the text whole and the user may type at most `limit` characters;
-    /// from the controls a longer text fails with "Please enter no more than %1
-    /// characters.".
-    void text(int id, QString& value, int limit = 0);
+    /// from the controls a longer text (within `scope`) fails with "Please enter no more
+    /// than %1 characters.".
+    void text(int id, QString& value, int limit = 0, LimitScope scope = LimitScope::AnyText);
     /// A field holding a decimal integer, blanks allowed around it; from the controls
     /// anything else fails with "Please enter an integer.".
     void integer(int id, int& value);

@@ -155,6 +155,18 @@ private slots:
         view.OnFileNew();
         QCOMPARE(view.control<QLineEdit>(kRecordNumber)->text(), QStringLiteral("0001"));
         QCOMPARE(view.m_vendor, QString());
+
+        // Save Record numbers after the catalog's last line; a File Save of the form's
+        // 0001 starts a line of its own rather than running on from the last record.
+        view.OnSaveRecord();
+        const QByteArray blank = ",6/3/97,,,,,,6,7,3,,0,0,No Text";
+        QCOMPARE(world.read(QStringLiteral("full.dat")), Record("0007") + "\r\n0008" + blank);
+        view.control<QLineEdit>(kRecordNumber)->setText(QStringLiteral("0001"));
+        world.messages.answer = QMessageBox::Yes;
+        dialogs.answers = {world.file("full.dat")};
+        view.OnFileSave();
+        QCOMPARE(world.read(QStringLiteral("full.dat")),
+                 Record("0007") + "\r\n0008" + blank + "\r\n0001" + blank);
     }
 
     void openThenCancelKeepsTheFormButTakesThePath() {

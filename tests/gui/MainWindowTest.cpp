@@ -2,6 +2,9 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
+#include <QComboBox>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -199,6 +202,55 @@ private slots:
             QCOMPARE(QString::fromStdString(CurrentCatalogPath()), QStringLiteral("Catalog.dat"));
             app.ExitInstance();
         }
+    }
+
+    void aRecordTypedSavedTwiceAndPickedBack() {
+        testing::TestWorld world;
+        CTarvelApp app;
+        QVERIFY(app.InitInstance({QStringLiteral("tarvel")}));
+        CTarvelView* view = app.view();
+        QVERIFY(QTest::qWaitForWindowExposed(app.mainFrame()));
+        const std::pair<int, const char*> texts[] = {
+            {kVendor, "Seagate"}, {kProduct, "DRIVE01"}, {kLowFirmwareVersion, "0012"},
+            {kHighFirmwareVersion, "0015"}, {kNewFirmwareVersion, "0018"}, {kDownloadFilename, "FW0018.BIN"}};
+        for (auto [id, text] : texts) {
+            auto* edit = view->control<QLineEdit>(id);
+            edit->setFocus();
+            QTest::keyClicks(edit, QString::fromLatin1(text));
+        }
+        view->m_adapterType->setCurrentIndex(0);
+        view->m_downloadType->setCurrentIndex(0);
+        view->m_priority->setCurrentIndex(1);
+        QWidget* notes = view->control<QWidget>(kUpgradeNotes);
+        notes->setFocus();
+        QTest::keyClicks(notes, QStringLiteral("Fixes read retry"));
+        // The example's page, put on the record through the core.
+        auto page = NewModePageEntry();
+        const char* bytes[] = {"08", "00", "00", "00", "08", "00", "00", "00", "00", "00", "00", "02", "00", "88", "12"};
+        for (int slot = 0; slot < kSlotCount; ++slot)
+            SetSlotText(*page, slot, slot < 15 ? bytes[slot] : "XX");
+        AppendModePage(std::move(page));
+        view->control<QLineEdit>(kNumberOfModePages)->setText(QStringLiteral("01"));
+
+        auto* save = view->control<QPushButton>(kSaveRecord);
+        QTest::mouseClick(save, Qt::LeftButton);
+        QTest::mouseClick(save, Qt::LeftButton);
+        const QByteArray second = testing::kExampleLine2;
+        const QByteArray expected = "0001" + second.mid(4) + "\r\n" + second;
+        QCOMPARE(world.read(), expected);
+
+        testing::WhenModal([](QWidget* dialog) {
+            auto* list = dialog->findChild<QListView*>(QStringLiteral("control1032"));
+            list->setCurrentIndex(list->model()->index(0, 0));
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QTest::mouseClick(view->control<QPushButton>(kEditRecord), Qt::LeftButton);
+        QCOMPARE(view->control<QLineEdit>(kRecordNumber)->text(), QStringLiteral("0001"));
+        QCOMPARE(view->control<QLineEdit>(kNumberOfModePages)->text(), QStringLiteral("01"));
+        QCOMPARE(ModePages().list.size(), std::size_t{1});
+        QCOMPARE(world.read(), expected);
+        QVERIFY(world.messages.messages.isEmpty());
+        app.ExitInstance();
     }
 
     void theAboutBoxShowsTheNameAndVersion() {

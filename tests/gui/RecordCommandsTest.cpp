@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 
@@ -89,16 +90,40 @@ private slots:
         world.write(Record("0012"));
         CTarvelView view;
         view.show();
-        view.m_recordNumber = QStringLiteral("10000");  // over the limit of 4
-        view.m_vendor = QStringLiteral("kept");
+        view.m_recordNumber = QStringLiteral("10000");  // set by the program, over the limit of 4
         view.OnInitialUpdate();
         Type(view, kVendor, QStringLiteral("typed"));
         Click(view, kSaveRecord);
-        QCOMPARE(world.messages.texts(), QStringList{QStringLiteral("Please enter no more than 4 characters.")});
-        // The exchange stopped before Vendor, so the record carries the member's value.
-        QCOMPARE(world.read(), Record("0012") + "\r\n0013,6/3/97,kept,,,,,0,0,0,,0,0,No Text");
-        QCOMPARE(view.control<QLineEdit>(kVendor)->text(), QStringLiteral("kept"));
+        QVERIFY(world.messages.messages.isEmpty());
+        QCOMPARE(world.read(), Record("0012") + "\r\n0013,6/3/97,typed,,,,,0,0,0,,0,0,No Text");
         QCOMPARE(view.control<QLineEdit>(kRecordNumber)->text(), QStringLiteral("0013"));
+    }
+
+    void aRecordWhoseTypingBreaksALimitIsNotWritten() {
+        testing::TestWorld world;
+        world.write(Record("0012"));
+        CTarvelView view;
+        view.show();
+        view.m_upgradeNotes = QString(257, QLatin1Char('n'));
+        view.OnInitialUpdate();
+        auto* notes = view.control<QPlainTextEdit>(kUpgradeNotes);
+        notes->setFocus();
+        notes->moveCursor(QTextCursor::Start);
+        QTest::keyClick(notes, Qt::Key_Delete);
+        QTest::keyClick(notes, Qt::Key_Delete);  // typed down to 255: within the limit
+        Type(view, kVendor, QStringLiteral("typed"));
+        Click(view, kSaveRecord);
+        QVERIFY(world.messages.messages.isEmpty());
+        QVERIFY(world.read().endsWith(",typed,,,,,0,0,0,,0,0," + QByteArray(255, 'n')));
+
+        view.m_upgradeNotes = QString(300, QLatin1Char('n'));
+        view.OnInitialUpdate();
+        notes->moveCursor(QTextCursor::Start);
+        QTest::keyClick(notes, Qt::Key_Delete);  // typed, yet still over the limit
+        const QByteArray before = world.read();
+        Click(view, kSaveRecord);
+        QCOMPARE(world.messages.texts(), QStringList{QStringLiteral("Please enter no more than 256 characters.")});
+        QCOMPARE(world.read(), before);
     }
 
     void afterACancelledFileDialogSaveRecordWritesCatalogDat() {

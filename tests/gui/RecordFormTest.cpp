@@ -96,26 +96,43 @@ private slots:
         QCOMPARE(CTarvelView::ItemCode(view.m_priority), 2);
     }
 
-    void theExchangeStopsAtTheFirstFieldOverItsLimit() {
+    void aTextTheProgramSetPassesItsLimitAsItStands() {
         testing::TestWorld world;
         CTarvelView view;
         view.show();
-        view.m_recordNumber = QStringLiteral("10000");  // a number past 9999, set by code
-        view.m_vendor = QStringLiteral("old vendor");
+        view.m_recordNumber = QStringLiteral("10000");  // a number past 9999
+        view.m_upgradeNotes = QString(300, QLatin1Char('n'));  // notes loaded from a catalog
         view.OnInitialUpdate();
         QCOMPARE(Edit(view, kRecordNumber)->text(), QStringLiteral("10000"));  // shown whole
+        QCOMPARE(Notes(view).size(), 300);
+        Edit(view, kVendor)->setText(QStringLiteral("typed"));
+        QVERIFY(view.updateData(true));
+        QVERIFY(world.messages.messages.isEmpty());
+        QCOMPARE(view.m_vendor, QStringLiteral("typed"));
+        QCOMPARE(view.m_recordNumber, QStringLiteral("10000"));
+    }
+
+    void theExchangeStopsAtTheFirstTypedTextOverItsLimit() {
+        testing::TestWorld world;
+        CTarvelView view;
+        view.show();
+        view.m_upgradeNotes = QString(300, QLatin1Char('n'));
+        view.m_vendor = QStringLiteral("old vendor");
+        view.OnInitialUpdate();
+        auto* notes = view.control<QPlainTextEdit>(kUpgradeNotes);
+        notes->setFocus();
+        notes->moveCursor(QTextCursor::End);
+        QTest::keyClick(notes, Qt::Key_Backspace);  // shortened, still over 256
 
         Edit(view, kDownloadFilename)->setText(QStringLiteral("NEW.BIN"));  // before it
         Edit(view, kVendor)->setText(QStringLiteral("new vendor"));         // after it
         QVERIFY(!view.updateData(true));
         QCOMPARE(world.messages.texts(),
-                 QStringList{QStringLiteral("Please enter no more than 4 characters.")});
+                 QStringList{QStringLiteral("Please enter no more than 256 characters.")});
         QCOMPARE(world.messages.messages.first().icon, MessageIcon::Exclamation);
         QCOMPARE(view.m_downloadFilename, QStringLiteral("NEW.BIN"));
-        QCOMPARE(view.m_recordNumber, QStringLiteral("10000"));
         QCOMPARE(view.m_vendor, QStringLiteral("old vendor"));
-        QTRY_COMPARE(QApplication::focusWidget(), Edit(view, kRecordNumber));
-        QCOMPARE(Edit(view, kRecordNumber)->selectedText(), QStringLiteral("10000"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(notes));
     }
 
     void typingIsLimited() {
