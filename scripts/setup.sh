@@ -3,6 +3,7 @@
 
 TARVEL_PACKAGES=(
   g++ cmake ninja-build pkg-config
+  clang libclang-rt-14-dev llvm
   libgtest-dev libbenchmark-dev
   qt6-base-dev fonts-liberation
 )

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <fcntl.h>
 
+#include "catalog/AppendJournal.h"
 #include "catalog/FileCalls.h"
 
 namespace tarvel {
@@ -17,6 +18,7 @@ constexpr std::size_t kChunk = 1 << 16;
 
 file::UniqueFd OpenCatalogForReading(const std::string& path, std::optional<CatalogError>& error,
                                      bool create) {
+    RepairUnfinishedAppend(path);
     file::UniqueFd fd(file::Open(path.c_str(), O_RDONLY));
     if (!fd && errno == ENOENT && create) {
         file::UniqueFd created(file::Open(path.c_str(), O_WRONLY | O_CREAT));

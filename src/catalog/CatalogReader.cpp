@@ -30,19 +30,15 @@ public:
     /// Takes one whole page at the cursor: 45 values, each ended by its slot's
     /// separator, none holding the other separator. Leaves the cursor alone otherwise.
     std::unique_ptr<ModePageEntry> wholePage() {
-        std::size_t at = pos_;
-        std::string_view values[kSlotCount];
-        for (int slot = 0; slot < kSlotCount; ++slot) {
-            std::size_t end = line_.find_first_of(",|", at);
-            if (end == std::string_view::npos || line_[end] != SlotSeparator(slot))
-                return nullptr;
-            values[slot] = line_.substr(at, end - at);
-            at = end + 1;
-        }
+        const std::string_view rest = line_.substr(pos_);
+        if (WholePageLength(rest) == 0)
+            return nullptr;
         auto entry = NewModePageEntry();
-        for (int slot = 0; slot < kSlotCount; ++slot)
-            SetSlotText(*entry, slot, values[slot]);
-        pos_ = at;
+        for (int slot = 0; slot < kSlotCount; ++slot) {
+            const std::size_t end = line_.find_first_of(",|", pos_);
+            SetSlotText(*entry, slot, line_.substr(pos_, end - pos_));
+            pos_ = end + 1;
+        }
         return entry;
     }
 

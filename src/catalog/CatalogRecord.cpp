@@ -176,6 +176,17 @@ std::string FormatCatalogRecord(const CatalogRecord& record, const ModePageList&
     return out;
 }
 
+std::size_t WholePageLength(std::string_view text) {
+    std::size_t at = 0;
+    for (int slot = 0; slot < kSlotCount; ++slot) {
+        const std::size_t end = text.find_first_of(",|", at);
+        if (end == std::string_view::npos || text[end] != SlotSeparator(slot))
+            return 0;
+        at = end + 1;
+    }
+    return at;
+}
+
 bool LooksLikeUnfinishedPage(std::string_view rest) {
     if (rest.find('|') == std::string_view::npos || rest.find(',') != std::string_view::npos)
         return false;
@@ -239,11 +250,12 @@ std::optional<LayoutRefusal> CheckRecordForLayout(const CatalogRecord& record,
             return refusal;
         }
     }
-    if (LooksLikeUnfinishedPage(NotesForCatalog(record.upgradeNotes))) {
+    const std::string notes = NotesForCatalog(record.upgradeNotes);
+    if (WholePageLength(notes) > 0 || LooksLikeUnfinishedPage(notes)) {
         LayoutRefusal refusal;
         refusal.element = Element::UpgradeNotes;
-        refusal.message = "Upgrade Notes that are only byte values and vertical bars would read "
-                          "back as part of a mode page. Add a word to them.";
+        refusal.message = "Upgrade Notes that begin with byte values and vertical bars would read "
+                          "back as part of a mode page. Reword their beginning.";
         return refusal;
     }
     return std::nullopt;

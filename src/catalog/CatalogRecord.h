@@ -106,6 +106,10 @@ std::string FormatCatalogRecord(const CatalogRecord& record, const ModePageList&
 /// when it is appended to bytes that do not end in a line break.
 bool RecordStartsNewLine(std::int64_t recordNumberValue, bool followsUnfinishedLine);
 
+/// The length of the whole page that `text` begins with (44 values each ended by "|",
+/// then one ended by ",", none holding the other separator), or 0 when it begins with none.
+std::size_t WholePageLength(std::string_view text);
+
 /// Whether `rest`, the end of a line after its pages, is how a page looks when the line
 /// was cut off inside it: values of two hexadecimal digits or "XX", each ended by "|"
 /// (at least one), then at most two such characters. Readers drop such a rest.
@@ -121,7 +125,8 @@ struct LayoutRefusal {
 
 /// Finds the first element, in file order, that the layout cannot hold: a text field
 /// holding ",", "|", CR or LF, or a mode page value holding any of them; after pages,
-/// Upgrade Notes that would read back as a cut-off page (LooksLikeUnfinishedPage).
+/// Upgrade Notes that would read back as a page (WholePageLength) or as a cut-off page
+/// (LooksLikeUnfinishedPage).
 /// Notes are otherwise never refused (NotesForCatalog makes them safe). Pages count only
 /// when they are written, that is when Number of Mode Pages does not read "00".
 std::optional<LayoutRefusal> CheckRecordForLayout(const CatalogRecord& record,

@@ -5,6 +5,7 @@
 #include <random>
 #include <thread>
 
+#include "catalog/AppendJournal.h"
 #include "catalog/FileCalls.h"
 #include "catalog/RecordNumbering.h"
 
@@ -47,9 +48,12 @@ std::optional<CatalogError> OpenLockedForAppend(const std::string& path, file::U
 }
 
 /// Appends `bytes` at `size`, syncs and closes `fd`, cutting the file back to `size`
-/// when any of that fails.
+/// when any of that fails. The journal note stands while the record is written.
 std::optional<CatalogError> AppendBytes(const std::string& path, file::UniqueFd fd,
                                         std::int64_t size, const std::string& bytes) {
+    const std::string journal = AppendJournalPath(path);
+    if (!BeginAppend(journal, size, size + static_cast<std::int64_t>(bytes.size())))
+        return FileError(errno, path);
     int error = 0;
     if (!file::WriteFully(fd.get(), bytes.data(), bytes.size(), size) ||
         file::SyncData(fd.get()) != 0) {
@@ -61,14 +65,14 @@ std::optional<CatalogError> AppendBytes(const std::string& path, file::UniqueFd 
         if (!duplicate || duplicate.close() != 0)
             error = errno;
     }
-    if (error != 0) {
-        if (::ftruncate(fd.get(), size) == 0)
-            ::fdatasync(fd.get());
-        return FileError(error, path);
-    }
-    // The record is synced and a close has succeeded; this last close only releases
-    // the lock.
+    if (error != 0 && ::ftruncate(fd.get(), size) == 0)
+        ::fdatasync(fd.get());
+    EndAppend(journal);
+    // The record is synced (or cut back) and a close has succeeded; this last close only
+    // releases the lock.
     fd.close();
+    if (error != 0)
+        return FileError(error, path);
     return std::nullopt;
 }
 
@@ -91,7 +95,11 @@ std::optional<CatalogError> Append(const std::string& path, CatalogRecord& recor
     struct stat info {};
     if (file::Stat(fd.get(), &info) != 0)
         return FileError(errno, path);
-    const std::int64_t size = info.st_size;
+    const std::optional<std::int64_t> recovered =
+        RecoverUnfinishedAppend(AppendJournalPath(path), fd.get(), info.st_size);
+    if (!recovered)
+        return FileError(errno, path);
+    const std::int64_t size = *recovered;
     std::optional<bool> insideLine = EndsInsideLine(fd.get(), size);
     if (!insideLine)
         return FileError(errno ? errno : EIO, path);
@@ -168,6 +176,7 @@ std::optional<CatalogError> Replace(const std::string& path, CatalogRecord& reco
         ::unlink(temporary.c_str());
         return FileError(error, path);
     }
+    EndAppend(AppendJournalPath(path));  // a note about the old catalog no longer applies
     // Make the rename itself durable; the new catalog is in place either way.
     file::UniqueFd folder(::open(ParentFolder(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder)

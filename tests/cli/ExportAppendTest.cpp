@@ -194,8 +194,8 @@ TEST_F(ExportAppend, RefusesRecordsThatCannotBeWrittenFaithfullyAndWritesNothing
         {"{\"numberOfModePages\": \"1\", \"pages\": [" + Page("08") + "]}",
          "record 2: Number of Mode Pages \"1\" is not two digits (\"00\" to \"99\")"},
         {"{\"upgradeNotes\": \"AB|CD\", \"pages\": [" + Page("08") + "]}",
-         "record 2: Upgrade Notes that are only byte values and vertical bars would read back as "
-         "part of a mode page. Add a word to them."},
+         "record 2: Upgrade Notes that begin with byte values and vertical bars would read back "
+         "as part of a mode page. Reword their beginning."},
         {"7", "record 2: not a JSON object"},
     };
     WriteBytes(catalog_, ExampleCatalog());

@@ -199,13 +199,17 @@ TEST(CatalogFormat, RefusesNotesAfterPagesThatWouldReadBackAsACutOffPage) {
     ModePageList pages;
     pages.append(ExamplePage());
     CatalogRecord record = ExampleRecordWithPage();
-    for (const char* notes : {"AB|CD", "08|", "XX|X", "0a|1"}) {
+    std::string wholePage;
+    for (int slot = 0; slot < kSlotCount; ++slot)
+        wholePage += slot == 44 ? "x," : "|";
+    for (std::string notes : {std::string("AB|CD"), std::string("08|"), std::string("XX|X"),
+                              std::string("0a|1"), wholePage + " and words after it"}) {
         record.upgradeNotes = notes;
         auto refusal = CheckRecordForLayout(record, pages);
         ASSERT_TRUE(refusal) << notes;
         EXPECT_EQ(refusal->element, Element::UpgradeNotes);
-        EXPECT_EQ(refusal->message, "Upgrade Notes that are only byte values and vertical bars would "
-                                    "read back as part of a mode page. Add a word to them.");
+        EXPECT_EQ(refusal->message, "Upgrade Notes that begin with byte values and vertical bars "
+                                    "would read back as part of a mode page. Reword their beginning.");
     }
     for (const char* notes : {"AB|CD E", "1|2", "AB", "AB|CD,"}) {
         record.upgradeNotes = notes;

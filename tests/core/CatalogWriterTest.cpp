@@ -303,6 +303,44 @@ TEST(CatalogWriter, AFailureOfAnyFileCallLeavesNoPartOfARecord) {
     }
 }
 
+TEST(CatalogWriter, TheNextWriterCutsOffARecordThatAKilledWriterLeftUnfinished) {
+    testing::TempDir dir;
+    const std::string path = dir.file("Catalog.dat");
+    const std::string whole = testing::kExampleLine1 + "\r\n" + testing::kExampleLine2;
+    const std::int64_t before = testing::kExampleLine1.size();
+    const std::int64_t after = whole.size();
+    struct Case {
+        const char* name;
+        std::string content;  // what the killed writer left
+        const char* note;     // its note, or null for none
+        std::string kept;     // what the next writer finds before its own record
+    };
+    const Case cases[] = {
+        {"cut inside the record", whole.substr(0, 150), "", testing::kExampleLine1},
+        {"killed before writing", testing::kExampleLine1, "", testing::kExampleLine1},
+        {"killed after writing", whole, "", whole},
+        {"written past since", whole + "\r\n0003,x", "", whole + "\r\n0003,x"},
+        {"no note", whole.substr(0, 150), nullptr, whole.substr(0, 150)},
+        {"an unreadable note", whole.substr(0, 150), "garbage", whole.substr(0, 150)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WriteBytes(path, c.content);
+        if (c.note)
+            WriteBytes(dir.file(".Catalog.dat.append"),
+                       *c.note ? std::string(c.note)
+                               : std::to_string(before) + " " + std::to_string(after) + "\n");
+        ASSERT_FALSE(SaveRecord(path));
+        const std::string content = ReadBytes(path);
+        EXPECT_EQ(content.substr(0, c.kept.size()), c.kept);
+        ModePageState state;
+        CatalogRecord added;
+        ApplyParsedLine(ParseCatalogLine(content.substr(content.rfind('\n') + 1)), added, state);
+        EXPECT_EQ(added.vendor, "Seagate");
+        EXPECT_EQ(Names(dir.path()), std::set<std::string>{"Catalog.dat"});
+    }
+}
+
 /// A child that holds the catalog's lock until it is killed.
 class LockHolder {
 public:
