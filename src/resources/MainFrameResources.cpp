@@ -91,18 +91,18 @@ const ToolBarTemplate& MainToolBar() {
         {cmd::FileNew, cmd::FileOpen, cmd::FileSave, 0, cmd::EditCut, cmd::EditCopy,
          cmd::EditPaste, 0, cmd::AppAbout, cmd::ContextHelp},
         {
-            {cmd::FileNew, QStringLiteral("document-new"), QStyle::SP_FileIcon},
-            {cmd::FileOpen, QStringLiteral("document-open"), QStyle::SP_DialogOpenButton},
-            {cmd::FileSave, QStringLiteral("document-save"), QStyle::SP_DialogSaveButton},
+            {cmd::FileNew, QStringLiteral("document-new"), QStyle::SP_FileIcon, {}},
+            {cmd::FileOpen, QStringLiteral("document-open"), QStyle::SP_DialogOpenButton, {}},
+            {cmd::FileSave, QStringLiteral("document-save"), QStyle::SP_DialogSaveButton, {}},
             {cmd::EditCut, QStringLiteral("edit-cut"), QStyle::SP_CustomBase,
              QStringLiteral(":/tarvel/icons/cut.png")},
             {cmd::EditCopy, QStringLiteral("edit-copy"), QStyle::SP_CustomBase,
              QStringLiteral(":/tarvel/icons/copy.png")},
             {cmd::EditPaste, QStringLiteral("edit-paste"), QStyle::SP_CustomBase,
              QStringLiteral(":/tarvel/icons/paste.png")},
-            {cmd::AppAbout, QStringLiteral("help-about"), QStyle::SP_MessageBoxInformation},
+            {cmd::AppAbout, QStringLiteral("help-about"), QStyle::SP_MessageBoxInformation, {}},
             {cmd::ContextHelp, QStringLiteral("help-contextual"),
-             QStyle::SP_TitleBarContextHelpButton},
+             QStyle::SP_TitleBarContextHelpButton, {}},
         },
     };
     return bar;
