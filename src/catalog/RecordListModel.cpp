@@ -7,6 +7,12 @@ namespace tarvel {
 RecordListModel::RecordListModel(std::string path, CatalogLineIndex index, QObject* parent)
     : QAbstractListModel(parent), path_(std::move(path)), index_(std::move(index)), shown_(512) {}
 
+QModelIndex RecordListModel::index(int row, int column, const QModelIndex& parent) const {
+    if (parent.isValid() || column != 0 || row < 0 || row >= static_cast<int>(index_.lines()))
+        return {};
+    return createIndex(row, 0);
+}
+
 int RecordListModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(index_.lines());
 }

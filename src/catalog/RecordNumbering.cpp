@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <vector>
 
 #include "catalog/CatalogLines.h"
@@ -15,18 +16,17 @@ namespace {
 constexpr std::size_t kChunk = 1 << 16;
 }
 
-LineCount CountCatalogLines(const std::string& path) {
-    LineCount count;
-    file::UniqueFd fd = OpenCatalogForReading(path, count.error, true);
-    if (!fd)
-        return count;
+namespace {
 
-    // A read error ends the count as the end of the file would.
+/// Counts the lines of the open catalog `fd` from its current offset. A read error ends
+/// the count as the end of the file would.
+LineCount CountOpenCatalog(int fd) {
+    LineCount count;
     std::vector<char> chunk(kChunk);
     std::int64_t size = 0;
     char lastByte = '\n';
     while (true) {
-        ssize_t n = file::Read(fd.get(), chunk.data(), chunk.size());
+        ssize_t n = file::Read(fd, chunk.data(), chunk.size());
         if (n <= 0)
             break;
         count.lines += std::count(chunk.data(), chunk.data() + n, '\n');
@@ -36,8 +36,45 @@ LineCount CountCatalogLines(const std::string& path) {
     if (lastByte != '\n')
         ++count.lines;
     if (count.lines > 0)
-        count.lastLine = ReadLastLine(fd.get(), size).value_or(std::string());
+        count.lastLine = ReadLastLine(fd, size).value_or(std::string());
     return count;
+}
+
+}  // namespace
+
+LineCount CountCatalogLines(const std::string& path) {
+    LineCount count;
+    file::UniqueFd fd = OpenCatalogForReading(path, count.error, true);
+    if (!fd)
+        return count;
+    return CountOpenCatalog(fd.get());
+}
+
+LastCatalogLine ReadLastCatalogLine(const std::string& path) {
+    LastCatalogLine last;
+    file::UniqueFd fd = OpenCatalogForReading(path, last.error, true);
+    if (!fd)
+        return last;
+    // A file has a line exactly when it has a byte. Only a regular file's size says how
+    // many bytes a reading would yield, and a size of 0 is believed once a read finds
+    // nothing (some system files report 0 and yet have text); anything else, or a read
+    // that fails, is counted from the start.
+    struct stat info {};
+    std::optional<std::string> line;
+    if (file::Stat(fd.get(), &info) == 0 && S_ISREG(info.st_mode)) {
+        char probe = 0;
+        if (info.st_size > 0 || file::PRead(fd.get(), &probe, 1, 0) == 0)
+            line = ReadLastLine(fd.get(), info.st_size);
+    }
+    if (!line) {
+        LineCount count = CountOpenCatalog(fd.get());
+        last.hasLines = count.lines > 0;
+        last.lastLine = std::move(count.lastLine);
+        return last;
+    }
+    last.hasLines = info.st_size > 0;
+    last.lastLine = std::move(*line);
+    return last;
 }
 
 std::optional<std::string> ReadLastLine(int fd, std::int64_t size) {

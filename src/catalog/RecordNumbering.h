@@ -22,7 +22,24 @@ struct LineCount {
 };
 
 /// Counts the lines of the catalog at `path`, creating it empty when it does not exist.
+/// Reads the whole file; ReadLastCatalogLine answers what numbering needs from its end.
 LineCount CountCatalogLines(const std::string& path);
+
+/// What reading a catalog's last line from the end of the file found.
+struct LastCatalogLine {
+    /// True when the file has a line at all, that is when it is not empty.
+    bool hasLines = false;
+    /// The last line with its line end, as CountCatalogLines gives it; empty when the
+    /// file has no line.
+    std::string lastLine;
+    /// Set when the catalog could not be opened or read; `hasLines` then is false.
+    std::optional<CatalogError> error;
+};
+
+/// Opens the catalog at `path` (creating it empty when it does not exist) and reads its
+/// last line from the end of the file, at a cost that does not grow with the file. The
+/// results are CountCatalogLines' own: `hasLines` is `lines > 0`, `lastLine` the same.
+LastCatalogLine ReadLastCatalogLine(const std::string& path);
 
 /// The last line of the open file `fd` of `size` bytes, read from the end of the file:
 /// the bytes after the last line feed, or, when the file ends with one, the line that

@@ -22,6 +22,10 @@ CSelectRecordDlg::CSelectRecordDlg(QWidget* parent)
     m_recordList = control<QListView>(kRecordListId);
     m_recordList->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_recordList->setUniformItemSizes(true);  // a million lines lay out without measuring each
+    // The first lines show at once; the rest are laid out in steps that leave the program
+    // free to answer in between, so that a big catalog does not freeze the dialog.
+    m_recordList->setLayoutMode(QListView::Batched);
+    m_recordList->setBatchSize(50000);
 }
 
 void CSelectRecordDlg::doDataExchange(DataExchange&) {
@@ -52,7 +56,10 @@ void CSelectRecordDlg::onOK() {
                                      : QModelIndex();
     const bool isSelected = selected.isValid() && m_recordList->selectionModel()->isSelected(selected);
     m_chosenIndex = isSelected ? selected.row() : -1;
-    ChosenLine chosen = ReadChosenLine(CurrentCatalogPath(), m_chosenIndex);
+    // A catalog that was not written since it was listed is read at the line's offset.
+    const auto* listed = qobject_cast<const RecordListModel*>(m_recordList->model());
+    ChosenLine chosen = listed ? ReadChosenLine(CurrentCatalogPath(), m_chosenIndex, listed->lineIndex())
+                               : ReadChosenLine(CurrentCatalogPath(), m_chosenIndex);
     if (chosen.error) {
         endDialog(kResultCancel);
         return;

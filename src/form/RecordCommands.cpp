@@ -50,10 +50,7 @@ void CTarvelView::OnEditRecord() {
 void CTarvelView::OnAddRecord() {
     CatalogPathOrDefault();
     ClearForm();
-    if (CountCatalogLines() < 1)
-        m_recordNumber = QStringLiteral("0001");
-    else
-        NextRecordNumber();
+    NextRecordNumber();  // "0001" for an empty catalog or one that cannot be opened
     updateData(false);
 }
 

@@ -27,10 +27,7 @@ CTarvelView::CTarvelView(QWidget* parent) : TemplateForm(res::RecordFormTemplate
 
     m_numberOfModePages = QStringLiteral("00");
     CatalogPathOrDefault();
-    if (CountCatalogLines() < 1)
-        m_recordNumber = QStringLiteral("0001");
-    else
-        NextRecordNumber();
+    NextRecordNumber();  // "0001" for an empty catalog or one that cannot be opened
 
     onClicked(kModePageData, [this] { OnModePageData(); });
     onClicked(kSaveRecord, [this] { OnSaveRecord(); });
@@ -150,14 +147,15 @@ void CTarvelView::ReadCatalogRecord() {
 }
 
 long long CTarvelView::CountCatalogLines() {
-    LineCount count = tarvel::CountCatalogLines(CurrentCatalogPath());
-    if (count.error) {
+    LastCatalogLine last = ReadLastCatalogLine(CurrentCatalogPath());
+    if (last.error) {
         ShowMessage(QStringLiteral("Error opening File!"), MessageIcon::Exclamation, this);
         return 0;
     }
-    if (count.lines > 0)
-        RecordLineBuffer() = std::move(count.lastLine);
-    return count.lines;
+    if (!last.hasLines)
+        return 0;
+    RecordLineBuffer() = std::move(last.lastLine);
+    return 1;
 }
 
 QString CTarvelView::NextRecordNumber() {

@@ -61,11 +61,13 @@ public:
     /// Loads the line in the record line buffer into the form and the mode page list, as
     /// far as the line reaches, then shows the members and repaints.
     void ReadCatalogRecord();
-    /// The current catalog's number of lines, 0 (after "Error opening File!") when it
-    /// cannot be opened; creates a missing catalog; leaves its last line in the record
-    /// line buffer.
+    /// Whether the current catalog has a line, read from the end of the file: 0 when it
+    /// has none, and 0 (after "Error opening File!") when it cannot be opened; 1 or more
+    /// when it has one, which then leaves its last line in the record line buffer. Not
+    /// the number of lines: callers only compare it with 1. Creates a missing catalog.
     long long CountCatalogLines();
-    /// Sets Record Number to the number after the catalog's last line and returns it.
+    /// Sets Record Number to the number after the catalog's last line ("0001" when it
+    /// has none or cannot be opened) and returns it.
     QString NextRecordNumber();
 
     // Record commands.

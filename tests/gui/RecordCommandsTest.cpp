@@ -1,4 +1,6 @@
 #include <QComboBox>
+#include <QDateTime>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QPlainTextEdit>
@@ -266,6 +268,49 @@ private slots:
         QCOMPARE(select.runModal(), 1);
         QCOMPARE(world.messages.texts(), QStringList{QStringLiteral("Error, String Not Loaded!")});
         QCOMPARE(QByteArray::fromStdString(select.m_chosenLine), Record("0001") + "\r\n");
+    }
+
+    // A catalog last written a day ago, listed, then perhaps written again while the list
+    // is open: OK still reads the line at the selected position as the file stands then.
+    void okOnACatalogNotWrittenForAWhile_data() {
+        QTest::addColumn<QByteArray>("rewrite");  // empty: the file is left as it was
+        QTest::addColumn<bool>("timePutBack");
+        QTest::addColumn<QByteArray>("chosen");
+        // As many bytes, with the second line starting a byte later.
+        const QByteArray sameSize = Record("00001") + "\r\n" + Record("009");
+        QTest::newRow("left as it was") << QByteArray() << false << Record("0002");
+        QTest::newRow("rewritten with the same size") << sameSize << false << Record("009");
+        QTest::newRow("rewritten, its time put back") << sameSize << true << Record("009");
+        QTest::newRow("appended to") << Record("0001") + "\r\n" + Record("0002") + "\r\n" + Record("0003")
+                                     << false << Record("0002") + "\r\n";
+    }
+    void okOnACatalogNotWrittenForAWhile() {
+        QFETCH(QByteArray, rewrite);
+        QFETCH(bool, timePutBack);
+        QFETCH(QByteArray, chosen);
+        testing::TestWorld world;
+        const QDateTime dayAgo = QDateTime::currentDateTime().addDays(-1);
+        auto putTimeBack = [&world, dayAgo] {
+            QFile file(world.file(QStringLiteral("Catalog.dat")));
+            QVERIFY(file.open(QIODevice::ReadWrite));
+            QVERIFY(file.setFileTime(dayAgo, QFileDevice::FileModificationTime));
+        };
+        world.write(Record("0001") + "\r\n" + Record("0002"));
+        putTimeBack();
+        CurrentCatalogPath() = "Catalog.dat";
+        CSelectRecordDlg select;
+        testing::WhenModal([&](QWidget* dialog) {
+            auto* list = dialog->findChild<QListView*>(QStringLiteral("control1032"));
+            list->setCurrentIndex(list->model()->index(1, 0));
+            if (!rewrite.isEmpty())
+                world.write(rewrite);
+            if (timePutBack)
+                putTimeBack();
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QCOMPARE(select.runModal(), 1);
+        QCOMPARE(QByteArray::fromStdString(select.m_chosenLine), chosen);
+        QVERIFY(world.messages.messages.isEmpty());
     }
 };
 
